@@ -1,0 +1,45 @@
+#include "signal.hpp"
+
+#include <vector>
+
+#include "files.hpp"
+
+bool isSeparator(unsigned char byte) {
+  return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\v' ||
+         byte == '\f';
+}
+
+bool nextToken(std::string_view text, std::size_t& from, std::string_view& token) {
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin + from;
+  while (p != end && isSeparator(static_cast<unsigned char>(*p))) ++p;
+  const char* q = p;
+  while (q != end && !isSeparator(static_cast<unsigned char>(*q))) ++q;
+  from = static_cast<std::size_t>(q - begin);
+  if (p == q) return false;
+  token = std::string_view(p, static_cast<std::size_t>(q - p));
+  return true;
+}
+
+void readSignal(std::FILE* in, std::string& morse) {
+  if (in == nullptr) return;
+  std::vector<char> chunk(1 << 16);
+  std::size_t got = 0;
+  while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
+    for (std::size_t i = 0; i < got; ++i)
+      if (!isSeparator(static_cast<unsigned char>(chunk[i]))) morse.push_back(chunk[i]);
+  }
+}
+
+void announceSignal(OutputFile& console, std::string_view morse) {
+  console.write(morse);
+  console.put('\n');
+  console.flush();
+  console.write("Trying..\n");
+}
+
+bool codeMatchesAt(std::string_view morse, std::string_view code, std::size_t pos) {
+  return pos <= morse.size() && code.size() <= morse.size() - pos &&
+         morse.compare(pos, code.size(), code) == 0;
+}
