@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "arguments.hpp"
 #include "files.hpp"
 #include "shortest_decoding.hpp"
 #include "signal.hpp"
@@ -12,9 +13,19 @@ namespace {
 
 constexpr const char* kProgram = "letter_decoder";
 
+constexpr std::string_view kUsage =
+    "Usage: letter_decoder\n"
+    "Spells the Morse signal in \"signs.txt\" (dots and dashes written without gaps)\n"
+    "in the letters a to z and looks for the decoding with the fewest letters.\n"
+    "Each shorter decoding found is written to \"decode_signs.txt\" (emptied at the\n"
+    "start) and the length it beats to the console; the shortest is written\n"
+    "once more at the end. All files are in the current directory.\n"
+    "Exit status: 0 when done, 1 when a result could not be written, 2 for a bad argument.\n";
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (const int status = handleArguments(argc, argv, kProgram, kUsage); status >= 0) return status;
   guardStandardStreams();
   OutputFile console(stdout, "standard output");
   OutputFile fout;

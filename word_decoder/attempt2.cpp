@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "arguments.hpp"
 #include "code_index.hpp"
 #include "dictionary.hpp"
 #include "files.hpp"
@@ -14,9 +15,21 @@ namespace {
 
 constexpr const char* kProgram = "word_decoder";
 
+constexpr std::string_view kUsage =
+    "Usage: word_decoder\n"
+    "Splits the Morse signal in \"signs.txt\" (dots and dashes written without gaps)\n"
+    "into words of the dictionary \"wordsFiltered2.txt\" with its code list\n"
+    "\"wordsFiltered2_morse.txt\", asking about every word that fits: answer y to\n"
+    "accept, b to take back the last answer, anything else to reject.\n"
+    "Accepted partial decodings go to \"possible.txt\", complete ones to\n"
+    "\"decode_signs.txt\"; both are emptied at the start. All files are in the\n"
+    "current directory.\n"
+    "Exit status: 0 when done, 1 when a result could not be written, 2 for a bad argument.\n";
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+  if (const int status = handleArguments(argc, argv, kProgram, kUsage); status >= 0) return status;
   guardStandardStreams();
   OutputFile console(stdout, "standard output");
 
