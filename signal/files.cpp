@@ -29,20 +29,6 @@ std::FILE* openInput(const char* name, std::string_view program) {
   return in;
 }
 
-std::string readAll(std::FILE* in) {
-  std::string text;
-  if (in == nullptr) return text;
-  std::size_t got = 0;
-  do {
-    const std::size_t old = text.size();
-    text.resize(old + (old < (1u << 20) ? (1u << 20) : old));
-    got = std::fread(text.data() + old, 1, text.size() - old, in);
-    text.resize(old + got);
-  } while (got > 0);
-  text.shrink_to_fit();
-  return text;
-}
-
 OutputFile::OutputFile(std::FILE* stream, std::string label)
     : stream_(stream), label_(std::move(label)) {}
 

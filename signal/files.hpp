@@ -18,9 +18,6 @@ void warnUnreadable(const char* name, std::string_view program);
 // warning naming the file to standard error and returns null.
 std::FILE* openInput(const char* name, std::string_view program);
 
-// Reads everything left in `in` (null reads as empty); stops at a read error.
-std::string readAll(std::FILE* in);
-
 // An output stream that remembers its first failure instead of raising it.
 class OutputFile {
  public:

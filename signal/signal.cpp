@@ -4,24 +4,6 @@
 
 #include "files.hpp"
 
-bool isSeparator(unsigned char byte) {
-  return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\v' ||
-         byte == '\f';
-}
-
-bool nextToken(std::string_view text, std::size_t& from, std::string_view& token) {
-  const char* const begin = text.data();
-  const char* const end = begin + text.size();
-  const char* p = begin + from;
-  while (p != end && isSeparator(static_cast<unsigned char>(*p))) ++p;
-  const char* q = p;
-  while (q != end && !isSeparator(static_cast<unsigned char>(*q))) ++q;
-  from = static_cast<std::size_t>(q - begin);
-  if (p == q) return false;
-  token = std::string_view(p, static_cast<std::size_t>(q - p));
-  return true;
-}
-
 void readSignal(std::FILE* in, std::string& morse) {
   if (in == nullptr) return;
   std::vector<char> chunk(1 << 16);

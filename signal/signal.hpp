@@ -11,12 +11,9 @@ inline constexpr std::int32_t kInitialShortLen = 2147483647;
 
 // True for the bytes that separate tokens in formatted extraction:
 // blank, tab, line feed, carriage return, vertical tab and form feed.
-bool isSeparator(unsigned char byte);
-
-// Finds the next whitespace-delimited token of `text` at or after `from`, as
-// formatted extraction would, and moves `from` past it. False when only
-// separators are left.
-bool nextToken(std::string_view text, std::size_t& from, std::string_view& token);
+inline bool isSeparator(unsigned char byte) {
+  return byte == ' ' || (byte >= '\t' && byte <= '\r');
+}
 
 // Appends every whitespace-delimited token read from `in` to `morse`, with
 // nothing between them, until end of input or a read error. A null `in`

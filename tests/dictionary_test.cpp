@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "dictionary.hpp"
+#include "dictionary_text.hpp"
 
 namespace {
 
 using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 Pairs entries(std::string words, std::string codes) {
-  const Dictionary dictionary = prep(std::move(words), std::move(codes));
+  const Dictionary dictionary = prepFromText(std::move(words), std::move(codes));
   Pairs out;
   for (std::size_t i = 0; i < dictionary.size(); ++i)
     out.emplace_back(dictionary.word(i), dictionary.code(i));

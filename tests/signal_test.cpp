@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "morse_alphabet.hpp"
 #include "signal.hpp"
+#include "token_reader.hpp"
 
 namespace {
 
@@ -41,14 +43,36 @@ TEST(ReadSignal, ReadsPastItsChunkSize) {
   EXPECT_EQ(signalOf(text).size(), 200000u);
 }
 
-TEST(NextToken, SplitsLikeFormattedExtraction) {
-  const std::string_view text = "\tab  c\r\nd\v";
-  std::size_t from = 0;
+std::vector<std::string> tokensOf(std::string text) {
+  std::FILE* in = fmemopen(text.data(), text.size(), "r");
+  TokenReader reader(in);
+  std::vector<std::string> tokens;
   std::string_view token;
-  std::vector<std::string_view> tokens;
-  while (nextToken(text, from, token)) tokens.push_back(token);
-  EXPECT_EQ(tokens, (std::vector<std::string_view>{"ab", "c", "d"}));
-  EXPECT_EQ(from, text.size());
+  while (reader.next(token)) tokens.emplace_back(token);
+  std::fclose(in);
+  return tokens;
+}
+
+TEST(TokenReader, SplitsLikeFormattedExtraction) {
+  EXPECT_EQ(tokensOf("\tab  c\r\nd\v"), (std::vector<std::string>{"ab", "c", "d"}));
+  EXPECT_EQ(tokensOf("last"), (std::vector<std::string>{"last"}));
+  EXPECT_EQ(tokensOf(std::string("a\0b \xff", 5)),
+            (std::vector<std::string>{std::string("a\0b", 3), "\xff"}));
+  EXPECT_EQ(tokensOf(" \n\t"), std::vector<std::string>{});
+  std::string_view token;
+  EXPECT_FALSE(TokenReader(nullptr).next(token));
+}
+
+TEST(TokenReader, TokensLongerThanItsChunkStayWhole) {
+  const std::string huge(200000, '-');
+  std::string text;
+  for (int i = 0; i < 3; ++i) text += huge + " " + std::string(70000 + i, '.') + "\n";
+  const std::vector<std::string> tokens = tokensOf(text);
+  ASSERT_EQ(tokens.size(), 6u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(tokens[2 * i], huge);
+    EXPECT_EQ(tokens[2 * i + 1], std::string(70000 + i, '.'));
+  }
 }
 
 TEST(CodeMatchesAt, NeverComparesAgainstAShorterRemainder) {

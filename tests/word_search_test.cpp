@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "code_index.hpp"
 #include "dictionary.hpp"
+#include "dictionary_text.hpp"
 #include "files.hpp"
 #include "word_search.hpp"
 
@@ -114,8 +114,7 @@ std::string drain(std::FILE* stream, char*& buffer, std::size_t& size) {
 
 Transcript runSearch(const std::string& morse, const std::string& wordList,
                      const std::string& codeList, std::string answers) {
-  const Dictionary words = prep(wordList, codeList);
-  const CodeIndex index(words);
+  const Dictionary words = prepFromText(wordList, codeList);
   std::FILE* in = answers.empty() ? std::fopen("/dev/null", "r")
                                   : fmemopen(answers.data(), answers.size(), "r");
   char* buffers[3] = {};
@@ -126,7 +125,7 @@ Transcript runSearch(const std::string& morse, const std::string& wordList,
     OutputFile console(streams[0], "console");
     OutputFile decodings(streams[1], "decodings");
     OutputFile acceptances(streams[2], "acceptances");
-    trying(morse, words, index, {in, console, decodings, acceptances});
+    trying(morse, words, {in, console, decodings, acceptances});
   }
   std::fclose(in);
   Transcript t;
@@ -138,7 +137,7 @@ Transcript runSearch(const std::string& morse, const std::string& wordList,
 
 Transcript runReference(const std::string& morse, const std::string& wordList,
                         const std::string& codeList, const std::string& answers) {
-  const Dictionary words = prep(wordList, codeList);
+  const Dictionary words = prepFromText(wordList, codeList);
   std::vector<std::pair<std::string, std::string>> pairs;
   for (std::size_t i = 0; i < words.size(); ++i) pairs.emplace_back(words.word(i), words.code(i));
   return ReferenceSearch(morse, pairs, answers).run();
@@ -180,8 +179,7 @@ TEST(WordSearch, GoesAHundredThousandAcceptancesDeep) {
   // acceptances grow with the square of the depth: they go to /dev/null.
   const std::size_t depth = 100000;
   const std::string morse(depth, '.');
-  const Dictionary words = prep("e", ".");
-  const CodeIndex index(words);
+  const Dictionary words = prepFromText("e", ".");
   std::FILE* in = std::tmpfile();
   for (std::size_t i = 0; i < depth; ++i) std::fputs("y\n", in);
   std::rewind(in);
@@ -193,7 +191,7 @@ TEST(WordSearch, GoesAHundredThousandAcceptancesDeep) {
     OutputFile console(sinks[0], "console");
     OutputFile acceptances(sinks[1], "acceptances");
     OutputFile decodings(decodingStream, "decodings");
-    trying(morse, words, index, {in, console, decodings, acceptances});
+    trying(morse, words, {in, console, decodings, acceptances});
   }
   std::fclose(in);
   for (std::FILE* sink : sinks) std::fclose(sink);

@@ -11,7 +11,7 @@
 #include "arguments.hpp"
 #include "files.hpp"
 #include "morse_alphabet.hpp"
-#include "signal.hpp"
+#include "token_reader.hpp"
 
 namespace {
 
@@ -50,14 +50,13 @@ int main(int argc, char** argv) {
   if (const int status = handleArguments(argc, argv, kProgram, kUsage); status >= 0) return status;
   guardStandardStreams();
   OutputFile out(stdout, "standard output");
-  const std::string words = readAll(stdin);
+  TokenReader words(stdin);
+  std::string_view word;
+  while (words.next(word)) writeCode(word, out);
   if (std::ferror(stdin)) {
     std::fprintf(stderr, "%s: cannot read standard input: %s\n", kProgram, std::strerror(errno));
     return 1;
   }
-  std::size_t from = 0;
-  std::string_view word;
-  while (nextToken(words, from, word)) writeCode(word, out);
   out.close();
   return reportFailures(kProgram, {&out});
 }

@@ -2,10 +2,10 @@
 // words, asking the person at the console to judge every candidate.
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "arguments.hpp"
-#include "code_index.hpp"
 #include "dictionary.hpp"
 #include "files.hpp"
 #include "signal.hpp"
@@ -42,11 +42,15 @@ int main(int argc, char** argv) {
     return reportFailures(kProgram, {&fout, &fposs});
 
   console.write("Prepping..\n");
-  std::string wordList = readAll(fwords);
-  std::string codeList = readAll(fmwords);
+  Dictionary morseWords;
+  try {
+    morseWords = prep(fwords, fmwords);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
+    return 1;
+  }
   if (fwords != nullptr) std::fclose(fwords);
   if (fmwords != nullptr) std::fclose(fmwords);
-  const Dictionary morseWords = prep(std::move(wordList), std::move(codeList));
   console.write("Done prepping.\n");
 
   std::string morse;
@@ -54,8 +58,7 @@ int main(int argc, char** argv) {
   if (fmorse != nullptr) std::fclose(fmorse);
   announceSignal(console, morse);
 
-  const CodeIndex index(morseWords);
-  trying(morse, morseWords, index, {stdin, console, fout, fposs});
+  trying(morse, morseWords, {stdin, console, fout, fposs});
   console.write("Done.");
 
   fposs.close();

@@ -2,13 +2,24 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
 
 std::uint64_t hashCode(std::string_view code) {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (unsigned char c : code) hash = (hash ^ c) * 1099511628211ull;
+  constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+  std::uint64_t hash = code.size() * kMultiplier;
+  std::size_t i = 0;
+  for (; i + 8 <= code.size(); i += 8) {
+    std::uint64_t chunk;
+    std::memcpy(&chunk, code.data() + i, 8);
+    hash = (hash ^ chunk) * kMultiplier;
+    hash ^= hash >> 32;
+  }
+  std::uint64_t last = 0;
+  if (i < code.size()) std::memcpy(&last, code.data() + i, code.size() - i);
+  hash = (hash ^ last) * kMultiplier;
   return hash ^ (hash >> 29);
 }
 
@@ -18,9 +29,9 @@ std::string_view CodeIndex::groupCode(std::uint32_t group) const {
   return dictionary_.code(members_[groupStart_[group]]);
 }
 
-std::uint32_t CodeIndex::findGroup(std::string_view code, std::uint64_t hash) const {
+std::uint32_t CodeIndex::findGroup(std::string_view code) const {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = hashCode(code) & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t held = slots_[slot];
     if (held == 0) return none;
     if (groupCode(held - 1) == code) return held - 1;
@@ -29,44 +40,44 @@ std::uint32_t CodeIndex::findGroup(std::string_view code, std::uint64_t hash) co
 
 CodeIndex::CodeIndex(const Dictionary& dictionary) : dictionary_(dictionary) {
   const std::size_t count = dictionary.size();
-  if (count >= none) throw std::length_error("dictionary holds too many words");
-  slots_.assign(std::bit_ceil(2 * count + 2), 0);
+  if (count >= none) throw std::length_error("the dictionary holds too many words");
+  slots_.assign(std::bit_ceil(count + count / 2 + 1), 0);
   const std::size_t mask = slots_.size() - 1;
 
-  // First pass: give every distinct code a group, numbered by first appearance,
-  // and count its entries. groupStart_ briefly holds each group's first entry.
+  // Give every distinct code a group, numbered by first appearance, and count
+  // its entries; `first` holds each group's first entry while no group is laid out.
   std::vector<std::uint32_t> groupOf(count);
-  std::vector<std::uint32_t> sizes;
+  std::vector<std::uint32_t> first;
+  std::vector<bool> lengthUsed;
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::string_view code = dictionary.code(i);
     std::size_t slot = hashCode(code) & mask;
-    for (;; slot = (slot + 1) & mask) {
-      const std::uint32_t held = slots_[slot];
-      if (held == 0 || dictionary.code(groupStart_[held - 1]) == code) break;
-    }
+    while (slots_[slot] != 0 && dictionary.code(first[slots_[slot] - 1]) != code)
+      slot = (slot + 1) & mask;
     if (slots_[slot] == 0) {
-      slots_[slot] = static_cast<std::uint32_t>(sizes.size() + 1);
-      groupStart_.push_back(i);
-      sizes.push_back(0);
-      lengths_.push_back(code.size());
+      first.push_back(i);
+      groupStart_.push_back(0);
+      slots_[slot] = static_cast<std::uint32_t>(first.size());
+      if (code.size() >= lengthUsed.size()) lengthUsed.resize(code.size() + 1);
+      lengthUsed[code.size()] = true;
     }
     groupOf[i] = slots_[slot] - 1;
-    ++sizes[groupOf[i]];
+    ++groupStart_[groupOf[i]];
   }
+  first = {};
 
-  // Second pass: lay the groups out one after another, entries in ascending order.
-  std::uint32_t start = 0;
-  for (std::size_t g = 0; g < sizes.size(); ++g) {
-    groupStart_[g] = start;
-    start += sizes[g];
-  }
-  groupStart_.push_back(start);
-  std::vector<std::uint32_t> fill(groupStart_.begin(), groupStart_.end() - 1);
+  // Lay the groups out one after another: groupStart_ first holds where each
+  // group ends, then entries are placed from the last one down, which leaves
+  // each group ascending and groupStart_ at each group's start.
+  std::uint32_t end = 0;
+  for (std::uint32_t& size : groupStart_) size = end += size;
   members_.resize(count);
-  for (std::uint32_t i = 0; i < count; ++i) members_[fill[groupOf[i]]++] = i;
+  for (std::uint32_t i = static_cast<std::uint32_t>(count); i-- > 0;)
+    members_[--groupStart_[groupOf[i]]] = i;
+  groupStart_.push_back(static_cast<std::uint32_t>(count));
 
-  std::sort(lengths_.begin(), lengths_.end());
-  lengths_.erase(std::unique(lengths_.begin(), lengths_.end()), lengths_.end());
+  for (std::size_t length = 0; length < lengthUsed.size(); ++length)
+    if (lengthUsed[length]) lengths_.push_back(length);
 }
 
 void CodeIndex::matchesAt(std::string_view morse, std::size_t pos,
@@ -75,7 +86,7 @@ void CodeIndex::matchesAt(std::string_view morse, std::size_t pos,
   for (std::size_t length : lengths_) {
     if (length > morse.size() - pos) break;
     const std::string_view piece = morse.substr(pos, length);
-    const std::uint32_t group = findGroup(piece, hashCode(piece));
+    const std::uint32_t group = findGroup(piece);
     if (group != none)
       out.push_back({members_.data() + groupStart_[group], members_.data() + groupStart_[group + 1]});
   }

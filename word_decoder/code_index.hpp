@@ -28,7 +28,7 @@ class CodeIndex {
   static std::uint32_t firstFrom(const Group* groups, const Group* groupsEnd, std::uint32_t from);
 
  private:
-  std::uint32_t findGroup(std::string_view code, std::uint64_t hash) const;
+  std::uint32_t findGroup(std::string_view code) const;
   std::string_view groupCode(std::uint32_t group) const;
 
   const Dictionary& dictionary_;

@@ -1,31 +1,46 @@
 #include "dictionary.hpp"
 
 #include <algorithm>
+#include <limits>
+#include <stdexcept>
 
-#include "signal.hpp"
+#include "token_reader.hpp"
+
+namespace {
+
+void append(std::string& text, std::vector<std::uint32_t>& at, std::string_view piece) {
+  if (piece.size() > std::numeric_limits<std::uint32_t>::max() - text.size())
+    throw std::length_error("the dictionary is larger than 4 GiB");
+  text.append(piece);
+  at.push_back(static_cast<std::uint32_t>(text.size()));
+}
+
+}  // namespace
 
 bool selected(std::string_view word) {
   return std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
-Dictionary prep(std::string wordList, std::string codeList) {
+Dictionary prep(std::FILE* fwords, std::FILE* fmwords) {
   Dictionary dictionary;
-  dictionary.wordText_ = std::move(wordList);
-  dictionary.codeText_ = std::move(codeList);
-  const std::string_view words = dictionary.wordText_;
-  const std::string_view codes = dictionary.codeText_;
+  // Room for the largest possible result. Memory never written is never
+  // resident, so this costs address space only and saves regrowing.
+  const std::size_t wordBytes = regularFileSize(fwords);
+  dictionary.words_.reserve(wordBytes);
+  dictionary.codes_.reserve(regularFileSize(fmwords));
+  dictionary.wordAt_.reserve(wordBytes / 2 + 2);
+  dictionary.codeAt_.reserve(wordBytes / 2 + 2);
 
-  auto sliceOf = [](std::string_view text, std::string_view token) {
-    return Dictionary::Slice{static_cast<std::size_t>(token.data() - text.data()), token.size()};
-  };
+  TokenReader words(fwords);
+  TokenReader codes(fmwords);
+  std::string code;
   std::string_view word;
-  std::string_view code = codes.substr(0, 0);
-  std::size_t wordFrom = 0;
-  std::size_t codeFrom = 0;
-  while (nextToken(words, wordFrom, word)) {
-    nextToken(codes, codeFrom, code);
-    if (selected(word)) dictionary.entries_.push_back({sliceOf(words, word), sliceOf(codes, code)});
+  std::string_view next;
+  while (words.next(word)) {
+    if (codes.next(next)) code.assign(next);
+    if (!selected(word)) continue;
+    append(dictionary.words_, dictionary.wordAt_, word);
+    append(dictionary.codes_, dictionary.codeAt_, code);
   }
-  dictionary.entries_.shrink_to_fit();
   return dictionary;
 }

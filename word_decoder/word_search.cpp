@@ -1,9 +1,11 @@
 #include "word_search.hpp"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "code_index.hpp"
 #include "files.hpp"
 #include "signal.hpp"
 
@@ -34,8 +36,8 @@ struct Level {
 
 class WordSearch {
  public:
-  WordSearch(std::string_view morse, const Dictionary& words, const CodeIndex& index, SearchIo io)
-      : morse_(morse), words_(words), index_(index), io_(io) {}
+  WordSearch(std::string_view morse, const Dictionary& words, SearchIo io)
+      : morse_(morse), words_(words), io_(io) {}
 
   void run() {
     if (!enter(0)) return;
@@ -76,7 +78,8 @@ class WordSearch {
     }
     if (message_.size() >= static_cast<std::size_t>(kInitialShortLen)) return false;
     levels_.push_back({pos, message_.size(), groups_.size(), history_.size(), 0});
-    index_.matchesAt(morse_, pos, groups_);
+    if (!index_) index_.emplace(words_);
+    index_->matchesAt(morse_, pos, groups_);
     return true;
   }
 
@@ -147,7 +150,7 @@ class WordSearch {
 
   std::string_view morse_;
   const Dictionary& words_;
-  const CodeIndex& index_;
+  std::optional<CodeIndex> index_;
   SearchIo io_;
   std::string message_;
   std::vector<Level> levels_;
@@ -157,7 +160,6 @@ class WordSearch {
 
 }  // namespace
 
-void trying(std::string_view morse, const Dictionary& words, const CodeIndex& index,
-            SearchIo io) {
-  WordSearch(morse, words, index, io).run();
+void trying(std::string_view morse, const Dictionary& words, SearchIo io) {
+  WordSearch(morse, words, io).run();
 }

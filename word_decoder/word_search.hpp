@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string_view>
 
-#include "code_index.hpp"
 #include "dictionary.hpp"
 
 class OutputFile;
@@ -21,5 +20,6 @@ struct SearchIo {
 // end is written to the console). Candidates come in dictionary order; a back
 // answer takes back the last answer of its level, and at a level with nothing
 // to take back it takes back the acceptance that opened the level. The depth is
-// bounded by memory only.
-void trying(std::string_view morse, const Dictionary& words, const CodeIndex& index, SearchIo io);
+// bounded by memory only. The words are indexed by code when the first
+// question is due, so nothing is spent on them when none can be asked.
+void trying(std::string_view morse, const Dictionary& words, SearchIo io);
