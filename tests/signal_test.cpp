@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -61,6 +62,28 @@ TEST(TokenReader, SplitsLikeFormattedExtraction) {
   EXPECT_EQ(tokensOf(" \n\t"), std::vector<std::string>{});
   std::string_view token;
   EXPECT_FALSE(TokenReader(nullptr).next(token));
+}
+
+TEST(TokenReader, AgreesWithASplitOnEverySeparatorOnRandomBytes) {
+  std::mt19937 rng(7);
+  const std::string bytes(" \t\n\v\f\r\0\x01\x08\x0e\x1f!\x7f\x80\xff.-ab", 21);
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    const std::size_t length = rng() % 80;
+    for (std::size_t i = 0; i < length; ++i) text += bytes[rng() % bytes.size()];
+    std::vector<std::string> expected;
+    std::string current;
+    for (char c : text) {
+      if (std::string_view(" \t\n\v\f\r").find(c) == std::string_view::npos) {
+        current += c;
+      } else if (!current.empty()) {
+        expected.push_back(current);
+        current.clear();
+      }
+    }
+    if (!current.empty()) expected.push_back(current);
+    ASSERT_EQ(tokensOf(text), expected);
+  }
 }
 
 TEST(TokenReader, TokensLongerThanItsChunkStayWhole) {
