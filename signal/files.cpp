@@ -38,8 +38,14 @@ bool OutputFile::create(const char* name) {
   label_ = std::string("\"") + name + "\"";
   stream_ = std::fopen(name, "w");
   owned_ = stream_ != nullptr;
-  if (!owned_) fail("cannot create");
-  return owned_;
+  if (!owned_) {
+    fail("cannot create");
+    return false;
+  }
+  // Large enough that a flushed line, however long, usually leaves in one write.
+  buffer_.resize(1 << 20);
+  std::setvbuf(stream_, buffer_.data(), _IOFBF, buffer_.size());
+  return true;
 }
 
 void OutputFile::fail(const char* what) {

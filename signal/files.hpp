@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Makes sure descriptors 0, 1 and 2 are open, so that no file the program
 // opens later can take their place; a closed one is replaced by a read-only
@@ -49,6 +50,7 @@ class OutputFile {
   bool owned_ = false;
   std::string label_;
   std::string error_;
+  std::vector<char> buffer_;
 };
 
 // Writes "<program>: <error>" to standard error for every failed output and

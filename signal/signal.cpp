@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "files.hpp"
+#include "token_reader.hpp"
 
 void readSignal(std::FILE* in, std::string& morse) {
   if (in == nullptr) return;
+  morse.reserve(morse.size() + regularFileSize(in));
   std::vector<char> chunk(1 << 16);
   std::size_t got = 0;
   while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {

@@ -9,58 +9,16 @@
 #include <vector>
 
 #include "morse_alphabet.hpp"
+#include "literal_searches.hpp"
+#include "search_harness.hpp"
 #include "shortest_decoding.hpp"
 
 namespace {
 
-using Reports = std::vector<std::pair<std::int32_t, std::string>>;
-
-struct Outcome {
-  Reports reports;
-  std::string shortMsg;
-  bool operator==(const Outcome&) const = default;
-};
-
-class ExhaustiveSearch {
- public:
-  explicit ExhaustiveSearch(std::string morse) : morse_(std::move(morse)) {}
-
-  Outcome run() {
-    trying("", 0);
-    return {reports_, shortMsg_};
-  }
-
- private:
-  void trying(std::string message, std::int32_t pos) {
-    if (static_cast<std::size_t>(pos) == morse_.size()) {
-      if (message.size() < static_cast<std::uint32_t>(shortLen_)) {
-        reports_.emplace_back(shortLen_, message);
-        shortLen_ = static_cast<std::int32_t>(message.size());
-        shortMsg_ = message;
-      }
-      return;
-    }
-    if (message.size() >= static_cast<std::uint32_t>(shortLen_)) return;
-    for (const MorseLetter& entry : morseAlphabet) {
-      const std::size_t at = static_cast<std::size_t>(pos);
-      if (at + entry.code.size() <= morse_.size() && morse_.compare(at, entry.code.size(), entry.code) == 0)
-        trying(message + entry.letter, pos + static_cast<std::int32_t>(entry.code.size()));
-    }
-  }
-
-  std::string morse_;
-  std::int32_t shortLen_ = 2147483647;
-  std::string shortMsg_;
-  Reports reports_;
-};
-
-Outcome spliced(const std::string& morse) {
-  Outcome out;
-  out.shortMsg = shortestDecoding(morse, [&](std::int32_t previous, std::string_view decoding) {
-    out.reports.emplace_back(previous, std::string(decoding));
-  });
-  return out;
-}
+using literal::ExhaustiveSearch;
+using literal::Outcome;
+using literal::Reports;
+using harness::spliced;
 
 TEST(ShortestDecoding, KnownSignals) {
   EXPECT_EQ(spliced("...").reports, (Reports{{2147483647, "eee"}, {3, "ei"}, {2, "s"}}));
