@@ -13,6 +13,9 @@
 //   out/status    optional: expected exit status (default: 0)
 //   out/files/    every file the run creates or changes, as it must end up;
 //                 any other file must still be as in/ had it
+//
+// With MORSE_VALGRIND set, every program runs under valgrind, which turns
+// any invalid access or leak into exit status 99.
 
 #include <gtest/gtest.h>
 
@@ -51,6 +54,23 @@ std::vector<std::string> caseNames() {
   return names;
 }
 
+// A directory of scripts that run each program under valgrind, or "" when
+// MORSE_VALGRIND is not set.
+std::string valgrindShims() {
+  static TempDir shims;
+  static const bool made = [] {
+    for (const char* name : {"word_decoder", "letter_decoder", "substr_probe", "word_codes"}) {
+      const fs::path shim = shims.path() / name;
+      writeFile(shim, std::string("#!/bin/sh\nexec valgrind -q --error-exitcode=99 --leak-check=full "
+                                  "--errors-for-leak-kinds=definite,indirect ") +
+                          PROGRAM_DIR + "/" + name + "/" + name + " \"$@\"\n");
+      fs::permissions(shim, fs::perms::owner_all);
+    }
+    return true;
+  }();
+  return made && std::getenv("MORSE_VALGRIND") != nullptr ? shims.path().string() : "";
+}
+
 class Golden : public testing::TestWithParam<std::string> {};
 
 TEST_P(Golden, MatchesExpectedOutputAndFiles) {
@@ -68,7 +88,7 @@ TEST_P(Golden, MatchesExpectedOutputAndFiles) {
   std::string command = readFile(dir / "command");
   while (!command.empty() && command.back() == '\n') command.pop_back();
   const fs::path input = fs::exists(dir / "stdin") ? dir / "stdin" : fs::path("/dev/null");
-  const RunResult result = runShell(command, run, input);
+  const RunResult result = runShell(command, run, input, valgrindShims());
 
   EXPECT_EQ(result.out, readFile(dir / "out" / "stdout")) << "standard output";
   const fs::path errFile = dir / "out" / "stderr";

@@ -41,11 +41,12 @@ std::string quoted(const std::string& text) {
 
 }  // namespace
 
-RunResult runShell(const std::string& command, const fs::path& dir, const fs::path& input) {
+RunResult runShell(const std::string& command, const fs::path& dir, const fs::path& input,
+                   const std::string& firstOnPath) {
   TempDir capture;
   const fs::path out = capture.path() / "stdout";
   const fs::path err = capture.path() / "stderr";
-  const std::string line = "cd " + quoted(dir.string()) + " && PATH=" + quoted(PROGRAM_PATH) +
+  const std::string line = "cd " + quoted(dir.string()) + " && PATH=" + quoted((firstOnPath.empty() ? "" : firstOnPath + ":") + PROGRAM_PATH) +
                            ":\"$PATH\" /bin/sh -c " + quoted(command) + " < " +
                            quoted(input.string()) + " > " + quoted(out.string()) + " 2> " +
                            quoted(err.string());

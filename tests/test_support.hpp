@@ -26,6 +26,7 @@ struct RunResult {
 };
 
 // Runs `command` with /bin/sh in `dir`, standard input from `input`, and the
-// built programs first on PATH; collects standard output and standard error.
+// built programs first on PATH (after `firstOnPath`, when given); collects
+// standard output and standard error.
 RunResult runShell(const std::string& command, const std::filesystem::path& dir,
-                   const std::filesystem::path& input);
+                   const std::filesystem::path& input, const std::string& firstOnPath = "");
