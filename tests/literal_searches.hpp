@@ -50,7 +50,7 @@ class ReferenceSearch {
   int nextAnswer() {
     while (next_ < answers_.size() && std::string(" \t\n\r\v\f").find(answers_[next_]) != std::string::npos)
       ++next_;
-    return next_ < answers_.size() ? answers_[next_++] : EOF;
+    return next_ < answers_.size() ? static_cast<unsigned char>(answers_[next_++]) : EOF;
   }
 
   Outcome trying(const std::string& message, std::size_t pos, bool top) {
