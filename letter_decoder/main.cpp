@@ -2,6 +2,7 @@
 // reports each shorter decoding it finds, ending with the shortest.
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "arguments.hpp"
@@ -38,14 +39,20 @@ int main(int argc, char** argv) {
     warnUnreadable("signs.txt", kProgram);
   announceSignal(console, morse);
 
-  const std::string shortMsg =
-      shortestDecoding(morse, [&](std::int32_t previousBound, std::string_view decoding) {
-        console.write(std::to_string(previousBound));
-        console.put('\n');
-        fout.write(decoding);
-        fout.put('\n');
-        fout.flush();
-      });
+  std::string shortMsg;
+  try {
+    shortMsg = shortestDecoding(morse, [&](std::int32_t previousBound, std::string_view decoding) {
+      console.write(std::to_string(previousBound));
+      console.put('\n');
+      fout.write(decoding);
+      fout.put('\n');
+      fout.flush();
+    });
+  } catch (const std::exception& error) {
+    console.close();
+    std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
+    return 1;
+  }
   console.write("Done");
   fout.write(shortMsg);
 

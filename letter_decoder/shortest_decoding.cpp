@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 #include "morse_alphabet.hpp"
@@ -60,10 +61,17 @@ std::vector<Choices> choicesAlong(std::string_view morse) {
   return all;
 }
 
+// Positions are 32-bit: a decodable signal must be shorter than the initial bound.
+std::size_t checkedLength(std::string_view morse) {
+  if (morse.size() >= static_cast<std::size_t>(kInitialShortLen))
+    throw std::length_error("the signal is longer than 2147483646 symbols");
+  return morse.size();
+}
+
 class Improvements {
  public:
   explicit Improvements(std::string_view morse)
-      : n_(morse.size()), choices_(choicesAlong(morse)), best_(n_ + 1), spare_(n_ + 1) {
+      : n_(checkedLength(morse)), choices_(choicesAlong(morse)), best_(n_ + 1), spare_(n_ + 1) {
     fillBest();
     fillSpare();
   }

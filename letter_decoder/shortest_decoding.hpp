@@ -12,6 +12,7 @@ using ImprovementSink = std::function<void(std::int32_t previousBound, std::stri
 // letters a..z (pruned at the best length found so far) meets, and returns
 // the last one: the shortest decoding, the first in letter order among those
 // of its length. Returns "" with no report when `morse` has no decoding.
+// Throws std::length_error for a decodable signal of 2147483647 symbols or more.
 //
 // The improvements are the smallest decoding in letter order, then the
 // smallest one shorter than it, and so on; each is spliced out of the one
