@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string morse;
-  for (std::size_t i = 0; i < size && i < 20; ++i) {
+  for (std::size_t i = 0; i < size && i < 16; ++i) {
     const unsigned kind = data[i] % 16;
     morse += kind < 7 ? '.' : kind < 14 ? '-' : static_cast<char>(data[i]);
   }
