@@ -41,25 +41,25 @@ int main(int argc, char** argv) {
   if (!fout.create("decode_signs.txt") || !fposs.create("possible.txt"))
     return reportFailures(kProgram, {&fout, &fposs});
 
-  console.write("Prepping..\n");
-  Dictionary morseWords;
   try {
-    morseWords = prep(fwords, fmwords);
-  } catch (const std::exception& error) {
+    console.write("Prepping..\n");
+    const Dictionary morseWords = prep(fwords, fmwords);
+    if (fwords != nullptr) std::fclose(fwords);
+    if (fmwords != nullptr) std::fclose(fmwords);
+    console.write("Done prepping.\n");
+
+    std::string morse;
+    readSignal(fmorse, morse);
+    if (fmorse != nullptr) std::fclose(fmorse);
+    announceSignal(console, morse);
+
+    trying(morse, morseWords, {stdin, console, fout, fposs});
+    console.write("Done.");
+  } catch (const std::exception& error) {  // a dictionary past 4 GiB, or memory running out
+    console.flush();
     std::fprintf(stderr, "%s: %s\n", kProgram, error.what());
     return 1;
   }
-  if (fwords != nullptr) std::fclose(fwords);
-  if (fmwords != nullptr) std::fclose(fmwords);
-  console.write("Done prepping.\n");
-
-  std::string morse;
-  readSignal(fmorse, morse);
-  if (fmorse != nullptr) std::fclose(fmorse);
-  announceSignal(console, morse);
-
-  trying(morse, morseWords, {stdin, console, fout, fposs});
-  console.write("Done.");
 
   fposs.close();
   fout.close();
