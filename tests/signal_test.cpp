@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 std::string signalOf(std::string text) {
   std::FILE* in = fmemopen(text.data(), text.size(), "r");
   std::string morse;
@@ -66,7 +68,7 @@ TEST(TokenReader, SplitsLikeFormattedExtraction) {
 
 TEST(TokenReader, AgreesWithASplitOnEverySeparatorOnRandomBytes) {
   std::mt19937 rng(7);
-  const std::string bytes(" \t\n\v\f\r\0\x01\x08\x0e\x1f!\x7f\x80\xff.-ab", 21);
+  const std::string bytes = " \t\n\v\f\r\0\x01\x08\x0e\x1f!\x7f\x80\xff.-ab"s;
   for (int round = 0; round < 2000; ++round) {
     std::string text;
     const std::size_t length = rng() % 80;
