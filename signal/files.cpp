@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <initializer_list>
 #include <iostream>
 #include <unistd.h>
@@ -27,6 +28,12 @@ std::FILE* openInput(const char* name, std::string_view program) {
   std::FILE* in = std::fopen(name, "r");
   if (in == nullptr) warnUnreadable(name, program);
   return in;
+}
+
+std::size_t regularFileSize(std::FILE* in) {
+  struct stat info {};
+  if (in == nullptr || fstat(fileno(in), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
+  return static_cast<std::size_t>(info.st_size);
 }
 
 OutputFile::OutputFile(std::FILE* stream, std::string label)

@@ -19,6 +19,9 @@ void warnUnreadable(const char* name, std::string_view program);
 // warning naming the file to standard error and returns null.
 std::FILE* openInput(const char* name, std::string_view program);
 
+// The size of the regular file behind `in`, or 0 when it is none (or null).
+std::size_t regularFileSize(std::FILE* in);
+
 // An output stream that remembers its first failure instead of raising it.
 class OutputFile {
  public:

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "files.hpp"
-#include "token_reader.hpp"
 
 void readSignal(std::FILE* in, std::string& morse) {
   if (in == nullptr) return;

@@ -3,7 +3,6 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "signal.hpp"
 
@@ -65,10 +64,4 @@ bool TokenReader::next(std::string_view& token) {
   token = std::string_view(buffer_.data() + begin_, stop - begin_);
   begin_ = stop;
   return true;
-}
-
-std::size_t regularFileSize(std::FILE* in) {
-  struct stat info {};
-  if (in == nullptr || fstat(fileno(in), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
-  return static_cast<std::size_t>(info.st_size);
 }

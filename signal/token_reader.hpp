@@ -24,6 +24,3 @@ class TokenReader {
   std::size_t end_ = 0;
   bool ended_ = false;
 };
-
-// The size of the regular file behind `in`, or 0 when it is not one.
-std::size_t regularFileSize(std::FILE* in);

@@ -4,6 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "files.hpp"
 #include "token_reader.hpp"
 
 namespace {
