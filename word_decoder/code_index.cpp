@@ -25,46 +25,40 @@ std::uint64_t hashCode(std::string_view code) {
 
 }  // namespace
 
-std::string_view CodeIndex::groupCode(std::uint32_t group) const {
-  return dictionary_.code(members_[groupStart_[group]]);
+std::size_t CodeIndex::slotOf(std::string_view code) const {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t slot = hashCode(code) & mask;
+  while (slots_[slot] != 0 && dictionary_.code(firstEntry_[slots_[slot] - 1]) != code)
+    slot = (slot + 1) & mask;
+  return slot;
 }
 
 std::uint32_t CodeIndex::findGroup(std::string_view code) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = hashCode(code) & mask;; slot = (slot + 1) & mask) {
-    const std::uint32_t held = slots_[slot];
-    if (held == 0) return none;
-    if (groupCode(held - 1) == code) return held - 1;
-  }
+  const std::uint32_t held = slots_[slotOf(code)];
+  return held == 0 ? none : held - 1;
 }
 
 CodeIndex::CodeIndex(const Dictionary& dictionary) : dictionary_(dictionary) {
   const std::size_t count = dictionary.size();
   if (count >= none) throw std::length_error("the dictionary holds too many words");
   slots_.assign(std::bit_ceil(count + count / 2 + 1), 0);
-  const std::size_t mask = slots_.size() - 1;
 
-  // Give every distinct code a group, numbered by first appearance, and count
-  // its entries; `first` holds each group's first entry while no group is laid out.
+  // Give every distinct code a group, numbered by first appearance, and count its entries.
   std::vector<std::uint32_t> groupOf(count);
-  std::vector<std::uint32_t> first;
   std::vector<bool> lengthUsed;
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::string_view code = dictionary.code(i);
-    std::size_t slot = hashCode(code) & mask;
-    while (slots_[slot] != 0 && dictionary.code(first[slots_[slot] - 1]) != code)
-      slot = (slot + 1) & mask;
+    const std::size_t slot = slotOf(code);
     if (slots_[slot] == 0) {
-      first.push_back(i);
+      firstEntry_.push_back(i);
       groupStart_.push_back(0);
-      slots_[slot] = static_cast<std::uint32_t>(first.size());
+      slots_[slot] = static_cast<std::uint32_t>(firstEntry_.size());
       if (code.size() >= lengthUsed.size()) lengthUsed.resize(code.size() + 1);
       lengthUsed[code.size()] = true;
     }
     groupOf[i] = slots_[slot] - 1;
     ++groupStart_[groupOf[i]];
   }
-  first = {};
 
   // Lay the groups out one after another: groupStart_ first holds where each
   // group ends, then entries are placed from the last one down, which leaves

@@ -28,12 +28,14 @@ class CodeIndex {
   static std::uint32_t firstFrom(const Group* groups, const Group* groupsEnd, std::uint32_t from);
 
  private:
+  // The slot that holds the group of `code`, or the free slot where it would go.
+  std::size_t slotOf(std::string_view code) const;
   std::uint32_t findGroup(std::string_view code) const;
-  std::string_view groupCode(std::uint32_t group) const;
 
   const Dictionary& dictionary_;
   std::vector<std::uint32_t> members_;     // entry indices, group by group
   std::vector<std::uint32_t> groupStart_;  // group g is members_[groupStart_[g], groupStart_[g+1])
+  std::vector<std::uint32_t> firstEntry_;  // each group's first entry, which holds its code
   std::vector<std::uint32_t> slots_;       // open addressing: group + 1, or 0 when free
   std::vector<std::size_t> lengths_;       // the distinct code lengths, ascending
 };
